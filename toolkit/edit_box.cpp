@@ -1,0 +1,123 @@
+#include "toolkit/edit_box.h"
+
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <limits>
+
+#include "radixcore/text.h"
+#include "toolkit/input_filter.h"
+
+namespace tk::detail {
+
+LineEditBox::LineEditBox(const ByteText& control, InputMode mode, QWidget* parent)
+    : ControlWidget<QLineEdit>(control, parent), mode_(mode) {
+  // The programs put no limit on what a field holds.
+  setMaxLength(std::numeric_limits<int>::max());
+}
+
+void LineEditBox::replaceText(const QString& text) {
+  setText(text);
+  setCursorPosition(0);
+}
+
+void LineEditBox::append(const QString& text) {
+  deselect();
+  end(false);
+  insert(text);
+}
+
+void LineEditBox::select(int from, int to) {
+  if (to == from) {
+    setCursorPosition(from);
+  } else {
+    setSelection(from, to - from);
+  }
+}
+
+void LineEditBox::keyPressEvent(QKeyEvent* event) {
+  // Ctrl combinations are shortcuts (paste among them), not typing.
+  const bool shortcut = event->modifiers().testFlag(Qt::ControlModifier);
+  if (mode_ == InputMode::Normal || shortcut || event->text().isEmpty()) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  const QString kept = FilterTypedText(event->text());
+  if (kept == event->text()) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  if (!kept.isEmpty()) insert(kept);
+  event->accept();
+}
+
+void LineEditBox::inputMethodEvent(QInputMethodEvent* event) {
+  if (mode_ == InputMode::Normal) {
+    QLineEdit::inputMethodEvent(event);
+    return;
+  }
+  // What an input method commits is typing too, character by character.
+  const QString kept = FilterTypedText(event->commitString());
+  if (kept == event->commitString()) {
+    QLineEdit::inputMethodEvent(event);
+    return;
+  }
+  QInputMethodEvent filtered(event->preeditString(), event->attributes());
+  filtered.setCommitString(kept, event->replacementStart(), event->replacementLength());
+  QLineEdit::inputMethodEvent(&filtered);
+  event->accept();
+}
+
+void LineEditBox::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  // Opening a context menu (to paste, say) is no leaving of the field.
+  if (mode_ != InputMode::Integer || event->reason() == Qt::PopupFocusReason) return;
+  const ByteText current = FromQString(text());
+  const ByteText normal = NormaliseIntegerText(current);
+  if (normal != current) replaceText(ToQString(normal));
+}
+
+TextEditBox::TextEditBox(const ByteText& control, QWidget* parent) : ControlWidget<QPlainTextEdit>(control, parent) {
+  setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setTabChangesFocus(true);
+}
+
+QString TextEditBox::widgetText() const {
+  // Raw text keeps every character as typed (toPlainText would turn
+  // non-breaking spaces into spaces); blocks are joined by U+2029.
+  QString text = document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+  return text;
+}
+
+void TextEditBox::replaceText(const QString& text) { setPlainText(text); }
+
+void TextEditBox::append(const QString& text) {
+  QTextCursor cursor(document());
+  cursor.movePosition(QTextCursor::End);
+  cursor.insertText(text);
+  setTextCursor(cursor);
+  ensureCursorVisible();
+}
+
+void TextEditBox::select(int from, int to) {
+  QTextCursor cursor(document());
+  cursor.setPosition(from);
+  cursor.setPosition(to, QTextCursor::KeepAnchor);
+  setTextCursor(cursor);
+}
+
+bool TextEditBox::viewportEvent(QEvent* event) {
+  if (!IsMouseButtonEvent(event)) return QPlainTextEdit::viewportEvent(event);
+  return RouteMouseEvent(controlName(), this, viewport(), event,
+                         [this](QEvent* e) { return QPlainTextEdit::viewportEvent(e); });
+}
+
+}  // namespace tk::detail

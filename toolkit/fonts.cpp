@@ -1,0 +1,34 @@
+#include "toolkit/fonts.h"
+
+#include <QApplication>
+
+#include "toolkit/text_boundary.h"
+
+namespace tk::detail {
+namespace {
+
+const QString& SongFace() {
+  static const QString face = QString::fromUtf8("宋体");
+  return face;
+}
+
+}  // namespace
+
+void InstallFonts() {
+  const QStringList songStandIns = {QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN"),
+                                    QStringLiteral("AR PL UMing TW")};
+  QFont::insertSubstitutions(SongFace(), songStandIns);
+  QFont::insertSubstitutions(QStringLiteral("SimSun"), {QStringLiteral("AR PL UMing CN")});
+  QFont applicationFont(SongFace());
+  applicationFont.setPixelSize(kDefaultFontHeight);
+  QApplication::setFont(applicationFont);
+}
+
+QFont ToQFont(const Font& font) {
+  QFont qfont = font.face.empty() ? QApplication::font() : QFont(ToQString(font.face));
+  qfont.setPixelSize(font.height > 0 ? font.height : kDefaultFontHeight);
+  qfont.setWeight(font.bold ? QFont::Bold : QFont::Normal);
+  return qfont;
+}
+
+}  // namespace tk::detail

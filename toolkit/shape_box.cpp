@@ -1,0 +1,38 @@
+#include "toolkit/shape_box.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "toolkit/colors.h"
+
+namespace tk::detail {
+
+ShapeBox::ShapeBox(const ByteText& control, ShapeKind shape, Color fill, QWidget* parent)
+    : ControlWidget<QWidget>(control, parent), shape_(shape), fill_(fill) {}
+
+void ShapeBox::setFill(Color fill) {
+  if (fill == fill_) return;
+  fill_ = fill;
+  update();
+}
+
+QRect ShapeBox::outline() const {
+  if (shape_ != ShapeKind::Circle) return QRect(0, 0, width() - 1, height() - 1);
+  // The largest circle the box holds, centred in it.
+  const int diameter = std::min(width(), height());
+  return QRect((width() - diameter) / 2, (height() - diameter) / 2, diameter - 1, diameter - 1);
+}
+
+void ShapeBox::paintEvent(QPaintEvent*) {
+  if (width() < 1 || height() < 1) return;
+  QPainter painter(this);
+  painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+  painter.setBrush(fill_ == kDefaultColor ? QBrush(Qt::NoBrush) : QBrush(ToQColor(fill_)));
+  if (shape_ == ShapeKind::Rectangle) {
+    painter.drawRect(outline());
+  } else {
+    painter.drawEllipse(outline());
+  }
+}
+
+}  // namespace tk::detail

@@ -1,0 +1,30 @@
+#pragma once
+// A lamp: an ellipse, circle or rectangle with a 1 px solid black outline
+// and a fill colour the program reads and writes.
+
+#include <QWidget>
+
+#include "toolkit/control_events.h"
+#include "toolkit/toolkit.h"
+
+namespace tk::detail {
+
+class ShapeBox : public ControlWidget<QWidget> {
+ public:
+  ShapeBox(const ByteText& control, ShapeKind shape, Color fill, QWidget* parent);
+
+  // Exactly what was written last; kDefaultColor means no fill.
+  Color fill() const { return fill_; }
+  void setFill(Color fill);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QRect outline() const;
+
+  ShapeKind shape_;
+  Color fill_;
+};
+
+}  // namespace tk::detail
