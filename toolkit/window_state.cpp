@@ -19,16 +19,16 @@ std::unique_ptr<WindowState>& Slot() {
 
 const char* KindName(Kind kind) {
   switch (kind) {
-    case Kind::Label: return "label";
-    case Kind::EditBox: return "edit box";
-    case Kind::Button: return "button";
-    case Kind::CheckBox: return "check box";
-    case Kind::Slider: return "slider";
-    case Kind::PictureBox: return "picture box";
-    case Kind::ShapeBox: return "shape box";
-    case Kind::Timer: return "timer";
+    case Kind::Label: return "a label";
+    case Kind::EditBox: return "an edit box";
+    case Kind::Button: return "a button";
+    case Kind::CheckBox: return "a check box";
+    case Kind::Slider: return "a slider";
+    case Kind::PictureBox: return "a picture box";
+    case Kind::ShapeBox: return "a shape box";
+    case Kind::Timer: return "a timer";
   }
-  return "control";
+  return "a control";
 }
 
 }  // namespace
@@ -64,8 +64,8 @@ ControlEntry& Lookup(const ByteText& control, const char* operation) {
 ControlEntry& Lookup(const ByteText& control, Kind expected, const char* operation) {
   ControlEntry& entry = Lookup(control, operation);
   if (entry.kind != expected) {
-    ProgrammingError(std::string(operation) + ": \"" + Utf8FromGbk(control) + "\" is a " + KindName(entry.kind) +
-                     ", not a " + KindName(expected));
+    ProgrammingError(std::string(operation) + ": \"" + Utf8FromGbk(control) + "\" is " + KindName(entry.kind) +
+                     ", not " + KindName(expected));
   }
   return entry;
 }
