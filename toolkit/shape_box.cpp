@@ -30,9 +30,12 @@ void ShapeBox::paintEvent(QPaintEvent*) {
   painter.setBrush(fill_ == kDefaultColor ? QBrush(Qt::NoBrush) : QBrush(ToQColor(fill_)));
   if (shape_ == ShapeKind::Rectangle) {
     painter.drawRect(outline());
-  } else {
-    painter.drawEllipse(outline());
+    return;
   }
+  // Aliased, a long thin ellipse leaves gaps in its outline at the ends;
+  // smoothed along pixel centres, the outline stays closed and 1 px wide.
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.drawEllipse(QRectF(outline()).translated(0.5, 0.5));
 }
 
 }  // namespace tk::detail
