@@ -183,11 +183,11 @@ void EmitterArrow(Steps& steps, Point outer, Point base) {
   const double dx = base.x - outer.x, dy = base.y - outer.y;
   const double length = std::hypot(dx, dy);
   const double ux = dx / length, uy = dy / length;
-  const double tipX = outer.x + dx * 0.75, tipY = outer.y + dy * 0.75;
-  const double backX = tipX - 7 * ux, backY = tipY - 7 * uy;
+  const double tipX = outer.x + dx * 0.8, tipY = outer.y + dy * 0.8;
+  const double backX = tipX - 8 * ux, backY = tipY - 8 * uy;
   auto at = [](double x, double y) { return Point{static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))}; };
   steps.push_back(Shape(DrawStep::Type::Polygon,
-                        {at(tipX, tipY), at(backX - 3.5 * uy, backY + 3.5 * ux), at(backX + 3.5 * uy, backY - 3.5 * ux)},
+                        {at(tipX, tipY), at(backX - 4 * uy, backY + 4 * ux), at(backX + 4 * uy, backY - 4 * ux)},
                         kBlue, kBlue));
 }
 
