@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
+#include <utility>
 #include <limits>
 
 #include "radixcore/text.h"
@@ -92,12 +94,22 @@ QString TextEditBox::widgetText() const {
   QString text = document()->toRawText();
   text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
   text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-  return text;
+  return text + pendingAppend_;
 }
 
-void TextEditBox::replaceText(const QString& text) { setPlainText(text); }
+void TextEditBox::replaceText(const QString& text) {
+  pendingAppend_.clear();
+  setPlainText(text);
+}
 
 void TextEditBox::append(const QString& text) {
+  if (pendingAppend_.isEmpty()) QTimer::singleShot(0, this, [this] { settle(); });
+  pendingAppend_ += text;
+}
+
+void TextEditBox::settle() {
+  if (pendingAppend_.isEmpty()) return;
+  const QString text = std::exchange(pendingAppend_, QString());
   QTextCursor cursor(document());
   cursor.movePosition(QTextCursor::End);
   cursor.insertText(text);
@@ -106,13 +118,20 @@ void TextEditBox::append(const QString& text) {
 }
 
 void TextEditBox::select(int from, int to) {
+  settle();
   QTextCursor cursor(document());
   cursor.setPosition(from);
   cursor.setPosition(to, QTextCursor::KeepAnchor);
   setTextCursor(cursor);
 }
 
+bool TextEditBox::event(QEvent* event) {
+  settle();
+  return ControlWidget<QPlainTextEdit>::event(event);
+}
+
 bool TextEditBox::viewportEvent(QEvent* event) {
+  settle();
   if (!IsMouseButtonEvent(event)) return QPlainTextEdit::viewportEvent(event);
   return RouteMouseEvent(controlName(), this, viewport(), event,
                          [this](QEvent* e) { return QPlainTextEdit::viewportEvent(e); });

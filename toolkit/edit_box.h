@@ -26,6 +26,8 @@ class EditBox {
   virtual void append(const QString& text) = 0;
   // Selects the characters from..to (to >= from); the caret ends at to.
   virtual void select(int from, int to) = 0;
+  // Brings the widget up to date with every operation written so far.
+  virtual void settle() {}
 
   // The selection as the program last wrote it, in bytes.
   int selectionStart = 0;
@@ -52,6 +54,11 @@ class LineEditBox : public ControlWidget<QLineEdit>, public EditBox {
   InputMode mode_;
 };
 
+// Appends are gathered and inserted in one go before the box next handles
+// an event or an operation: inserting a line at the caret makes Qt lay the
+// line out at once, which for a table of a few hundred lines written by one
+// handler costs far more than the single insertion, and nothing of the box
+// is shown before the handler returns anyway.
 class TextEditBox : public ControlWidget<QPlainTextEdit>, public EditBox {
  public:
   TextEditBox(const ByteText& control, QWidget* parent);
@@ -62,10 +69,15 @@ class TextEditBox : public ControlWidget<QPlainTextEdit>, public EditBox {
   void replaceText(const QString& text) override;
   void append(const QString& text) override;
   void select(int from, int to) override;
+  void settle() override;
 
  protected:
+  bool event(QEvent* event) override;
   // Clicks land on the viewport; they are this control's clicks.
   bool viewportEvent(QEvent* event) override;
+
+ private:
+  QString pendingAppend_;
 };
 
 }  // namespace tk::detail

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "toolkit/application.h"
+#include "toolkit/edit_box.h"
 #include "toolkit/form_window.h"
 #include "toolkit/text_boundary.h"
 #include "toolkit/window_state.h"
@@ -14,7 +15,12 @@ QWidget* Window() {
   return state ? state->window.data() : nullptr;
 }
 
-QWidget* Widget(const ByteText& control) { return detail::Lookup(control, "Widget").widget; }
+QWidget* Widget(const ByteText& control) {
+  detail::ControlEntry& entry = detail::Lookup(control, "Widget");
+  // A test reads the widget directly: show it everything written so far.
+  if (entry.editBox) entry.editBox->settle();
+  return entry.widget;
+}
 
 void DeliverTick(const ByteText& timer) {
   detail::Lookup(timer, Kind::Timer, "DeliverTick");
