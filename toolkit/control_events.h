@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QWidget>
 #include <functional>
+#include <utility>
 
 #include "radixcore/bytetext.h"
 

@@ -58,7 +58,8 @@ void LoadWindow(const WindowLayout& layout, std::vector<Binding> bindings) {
 
   const ByteText* firstFocus = nullptr;
   for (const Control& control : layout.controls) {
-    if (control.name == kWindow || state->controls.count(control.name)) {
+    if (control.name == kWindow) detail::ProgrammingError("LoadWindow: a control of the layout has no name");
+    if (state->controls.count(control.name)) {
       detail::ProgrammingError("LoadWindow: the layout names two controls \"" + Utf8FromGbk(control.name) + "\"");
     }
     const detail::ControlEntry& entry = state->controls[control.name] = detail::CreateControl(control, window);
