@@ -22,18 +22,7 @@ const ByteText& OutputBoxName() {
 
 namespace {
 
-tk::Control Placed(tk::Kind kind, const ByteText& name, int left, int top, int width, int height,
-                   const ByteText& text) {
-  tk::Control control;
-  control.kind = kind;
-  control.name = name;
-  control.x = left;
-  control.y = top;
-  control.width = width;
-  control.height = height;
-  control.text = text;
-  return control;
-}
+using tk::Placed;
 
 tk::Control CrystalBox() {
   tk::Control box = Placed(tk::Kind::EditBox, CrystalBoxName(), 64, 8, 72, 24, "12000000");

@@ -12,14 +12,7 @@ namespace {
 constexpr tk::Color kLabelBlue = 0xFF0000u;  // 0x00BBGGRR
 
 tk::Control NumberField(const ByteText& name, int top, const ByteText& text, tk::InputMode mode) {
-  tk::Control field;
-  field.kind = tk::Kind::EditBox;
-  field.name = name;
-  field.x = 48;
-  field.y = top;
-  field.width = 128;
-  field.height = 33;
-  field.text = text;
+  tk::Control field = tk::Placed(tk::Kind::EditBox, name, 48, top, 128, 33, text);
   field.font = {"宋体"_gbk, 29, false};
   field.textColor = tk::kBlack;
   field.backColor = tk::kWhite;
@@ -29,40 +22,21 @@ tk::Control NumberField(const ByteText& name, int top, const ByteText& text, tk:
 }
 
 tk::Control FieldLabel(const ByteText& name, int left, int top, int width, const ByteText& text) {
-  tk::Control label;
-  label.kind = tk::Kind::Label;
-  label.name = name;
-  label.x = left;
-  label.y = top;
-  label.width = width;
-  label.height = 24;
-  label.text = text;
+  tk::Control label = tk::Placed(tk::Kind::Label, name, left, top, width, 24, text);
   label.font = {"宋体"_gbk, 19, false};
   return label;
 }
 
 tk::Control BitLampBox(int number) {
-  tk::Control lamp;
-  lamp.kind = tk::Kind::ShapeBox;
-  lamp.name = BitLamp(number);
-  lamp.x = 184;
-  lamp.y = 8 + 16 * (number - 1);
-  lamp.width = 8;
-  lamp.height = 8;
+  tk::Control lamp = tk::Placed(tk::Kind::ShapeBox, BitLamp(number), 184, 8 + 16 * (number - 1), 8, 8);
   lamp.shape = tk::ShapeKind::Rectangle;
   lamp.fill = tk::kDefaultColor;  // only the outline until the first conversion
   return lamp;
 }
 
 tk::Control BitLampLabel(int number) {
-  tk::Control label;
-  label.kind = tk::Kind::Label;
-  label.name = BitLabel(number);
-  label.x = 197;
-  label.y = 6 + 16 * (number - 1);
-  label.width = 14;
-  label.height = 12;
-  label.text = "D" + std::to_string(number - 1);
+  tk::Control label =
+      tk::Placed(tk::Kind::Label, BitLabel(number), 197, 6 + 16 * (number - 1), 14, 12, "D" + std::to_string(number - 1));
   label.font = {"宋体"_gbk, 12, true};
   label.textColor = kLabelBlue;
   return label;

@@ -32,28 +32,18 @@ constexpr LampPlace kFirstDigitLamps[kSegmentsPerDigit] = {
 };
 constexpr int kDigitSpacing = 48;
 
-tk::Control Place(tk::Kind kind, const ByteText& name, int x, int y, int width, int height) {
-  tk::Control control;
-  control.kind = kind;
-  control.name = name;
-  control.x = x;
-  control.y = y;
-  control.width = width;
-  control.height = height;
-  return control;
-}
 
 tk::Font BigSongFont() { return {"宋体"_gbk, 29, true}; }
 
 tk::Control PortLabel(const ByteText& name, int y, const ByteText& text) {
-  tk::Control label = Place(tk::Kind::Label, name, 8, y, 48, 24);
+  tk::Control label = tk::Placed(tk::Kind::Label, name, 8, y, 48, 24);
   label.text = text;
   label.font = BigSongFont();
   return label;
 }
 
 tk::Control PortCodeBox(const ByteText& name, int y) {
-  tk::Control box = Place(tk::Kind::EditBox, name, 56, y, 64, 32);
+  tk::Control box = tk::Placed(tk::Kind::EditBox, name, 56, y, 64, 32);
   box.text = "FF";
   box.font = BigSongFont();
   box.backColor = tk::kWhite;
@@ -62,13 +52,13 @@ tk::Control PortCodeBox(const ByteText& name, int y) {
 }
 
 tk::Control ScanButton(const ByteText& name, int y, const ByteText& caption) {
-  tk::Control button = Place(tk::Kind::Button, name, 128, y, 96, 32);
+  tk::Control button = tk::Placed(tk::Kind::Button, name, 128, y, 96, 32);
   button.text = caption;
   return button;
 }
 
 tk::Control SpeedSliderControl() {
-  tk::Control slider = Place(tk::Kind::Slider, SpeedSlider(), 0, 88, 232, 32);
+  tk::Control slider = tk::Placed(tk::Kind::Slider, SpeedSlider(), 0, 88, 232, 32);
   slider.minimum = 1;
   slider.maximum = 100;
   slider.position = 50;
@@ -79,13 +69,13 @@ tk::Control SpeedSliderControl() {
 }
 
 tk::Control ScanTimer(const ByteText& name, int x) {
-  tk::Control timer = Place(tk::Kind::Timer, name, x, 8, 26, 26);
+  tk::Control timer = tk::Placed(tk::Kind::Timer, name, x, 8, 26, 26);
   timer.period = 0;
   return timer;
 }
 
 tk::Control DigitLabel(const ByteText& name, int digit) {
-  tk::Control label = Place(tk::Kind::Label, name, 269 + kDigitSpacing * (digit - 1), 85, 36, 16);
+  tk::Control label = tk::Placed(tk::Kind::Label, name, 269 + kDigitSpacing * (digit - 1), 85, 36, 16);
   label.text = "LED" + std::to_string(digit);
   label.font = {"宋体"_gbk, 16, true};
   label.textColor = kLabelBlue;
@@ -93,7 +83,7 @@ tk::Control DigitLabel(const ByteText& name, int digit) {
 }
 
 tk::Control SchematicPicture() {
-  tk::Control box = Place(tk::Kind::PictureBox, SchematicBox(), 0, 128, 495, 195);
+  tk::Control box = tk::Placed(tk::Kind::PictureBox, SchematicBox(), 0, 128, 495, 195);
   box.picture = std::make_shared<const tk::Picture>(Schematic());
   return box;
 }
@@ -101,7 +91,7 @@ tk::Control SchematicPicture() {
 tk::Control SegmentLamp(int digit, int segment) {
   const LampPlace& place = kFirstDigitLamps[segment];
   const ByteText& name = LampNames()[static_cast<std::size_t>((digit - 1) * kSegmentsPerDigit + segment)];
-  tk::Control lamp = Place(tk::Kind::ShapeBox, name, place.x + kDigitSpacing * (digit - 1), place.y,
+  tk::Control lamp = tk::Placed(tk::Kind::ShapeBox, name, place.x + kDigitSpacing * (digit - 1), place.y,
                            place.width, place.height);
   lamp.shape = place.shape;
   lamp.fill = kLampUnlit;

@@ -108,6 +108,21 @@ struct Control {
   int period = 0;
 };
 
+// A control of the given kind, name and place with every other setting at
+// its default, for a layout table to adjust.
+inline Control Placed(Kind kind, const ByteText& name, int x, int y, int width, int height,
+                      const ByteText& text = {}) {
+  Control control;
+  control.kind = kind;
+  control.name = name;
+  control.x = x;
+  control.y = y;
+  control.width = width;
+  control.height = height;
+  control.text = text;
+  return control;
+}
+
 struct WindowLayout {
   ByteText caption;
   int outerWidth = 0;   // including the frame, as the layouts give sizes

@@ -14,14 +14,7 @@ std::ofstream journal;
 void Note(const std::string& line) { journal << line << '\n' << std::flush; }
 
 tk::Control Make(tk::Kind kind, const char* utf8Name, int x, int y, int width, int height) {
-  tk::Control control;
-  control.kind = kind;
-  control.name = GbkFromUtf8(utf8Name);
-  control.x = x;
-  control.y = y;
-  control.width = width;
-  control.height = height;
-  return control;
+  return tk::Placed(kind, GbkFromUtf8(utf8Name), x, y, width, height);
 }
 
 tk::WindowLayout ProbeLayout() {

@@ -27,21 +27,6 @@ const ByteText& ButtonName() { static const ByteText name = "按钮3"_gbk; retur
 const ByteText& SliderName() { static const ByteText name = "滑块条1"_gbk; return name; }
 const ByteText& TimerName() { static const ByteText name = "动态扫描时钟"_gbk; return name; }
 
-namespace {
-
-tk::Control Make(tk::Kind kind, const ByteText& name, int x, int y, int width, int height) {
-  tk::Control control;
-  control.kind = kind;
-  control.name = name;
-  control.x = x;
-  control.y = y;
-  control.width = width;
-  control.height = height;
-  return control;
-}
-
-}  // namespace
-
 tk::WindowLayout TestLayout() {
   using tk::Control;
   using tk::Kind;
@@ -50,11 +35,11 @@ tk::WindowLayout TestLayout() {
   layout.outerWidth = 400;
   layout.outerHeight = 300;
   // A label first: the focus goes to the first control that can take it.
-  Control label = Make(Kind::Label, LabelName(), 8, 8, 48, 24);
+  Control label = tk::Placed(Kind::Label, LabelName(), 8, 8, 48, 24);
   label.text = "P0="_gbk;
   label.font = {"宋体"_gbk, 29, true};
   layout.controls.push_back(label);
-  Control field = Make(Kind::EditBox, FieldName(), 60, 8, 128, 33);
+  Control field = tk::Placed(Kind::EditBox, FieldName(), 60, 8, 128, 33);
   field.text = "10";
   field.alignment = tk::Alignment::Centre;
   field.inputMode = tk::InputMode::Integer;
@@ -69,23 +54,23 @@ tk::WindowLayout TestLayout() {
   plainField.y = 88;
   plainField.inputMode = tk::InputMode::Normal;
   layout.controls.push_back(plainField);
-  Control notes = Make(Kind::EditBox, NotesName(), 0, 130, 300, 140);
+  Control notes = tk::Placed(Kind::EditBox, NotesName(), 0, 130, 300, 140);
   notes.multiLine = true;
   layout.controls.push_back(notes);
-  Control lamp = Make(Kind::ShapeBox, LampName(), 200, 8, 30, 8);
+  Control lamp = tk::Placed(Kind::ShapeBox, LampName(), 200, 8, 30, 8);
   lamp.shape = tk::ShapeKind::Ellipse;
   layout.controls.push_back(lamp);
-  Control button = Make(Kind::Button, ButtonName(), 240, 8, 96, 32);
+  Control button = tk::Placed(Kind::Button, ButtonName(), 240, 8, 96, 32);
   button.text = "单字扫描"_gbk;
   layout.controls.push_back(button);
-  Control slider = Make(Kind::Slider, SliderName(), 200, 50, 180, 32);
+  Control slider = tk::Placed(Kind::Slider, SliderName(), 200, 50, 180, 32);
   slider.minimum = 1;
   slider.maximum = 100;
   slider.position = 50;
   slider.tickInterval = 10;
   slider.pageStep = 5;
   layout.controls.push_back(slider);
-  layout.controls.push_back(Make(Kind::Timer, TimerName(), 0, 0, 0, 0));
+  layout.controls.push_back(tk::Placed(Kind::Timer, TimerName(), 0, 0, 0, 0));
   return layout;
 }
 
