@@ -3,17 +3,38 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <mutex>
 #include <stdexcept>
 
 namespace {
 
-// One iconv conversion, replacing every character the target cannot hold, or
-// the source does not form, by "?" and going on after it.
-std::string Convert(const char* to, const char* from, std::string_view input, std::size_t maxInputCharBytes) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) {
+// One conversion direction. Opening a descriptor looks the converter up
+// afresh each time, which costs more than converting a field's text, and
+// the toolkit converts on every text it reads or writes: each direction is
+// opened once and kept for the life of the process. A descriptor carries
+// state, so one conversion at a time uses it.
+struct Direction {
+  std::mutex inUse;
+  iconv_t descriptor;
+};
+
+Direction& Open(const char* to, const char* from) {
+  // Never closed: conversions may still run while static objects are
+  // destroyed at exit.
+  auto* direction = new Direction;
+  direction->descriptor = iconv_open(to, from);
+  if (direction->descriptor == reinterpret_cast<iconv_t>(-1)) {
     throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " + to);
   }
+  return *direction;
+}
+
+// One iconv conversion, replacing every character the target cannot hold, or
+// the source does not form, by "?" and going on after it.
+std::string Convert(Direction& direction, std::string_view input, std::size_t maxInputCharBytes) {
+  const std::lock_guard<std::mutex> lock(direction.inUse);
+  iconv_t cd = direction.descriptor;
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
   std::string out;
   out.resize(input.size() * 2 + 16);
   char* in = const_cast<char*>(input.data());
@@ -66,14 +87,19 @@ std::string Convert(const char* to, const char* from, std::string_view input, st
     --outLeft;
   }
   out.resize(static_cast<std::size_t>(outPtr - out.data()));
-  iconv_close(cd);
   return out;
 }
 
 }  // namespace
 
-ByteText GbkFromUtf8(std::string_view utf8) { return Convert("GBK", "UTF-8", utf8, 4); }
+ByteText GbkFromUtf8(std::string_view utf8) {
+  static Direction& toGbk = Open("GBK", "UTF-8");
+  return Convert(toGbk, utf8, 4);
+}
 
-std::string Utf8FromGbk(std::string_view gbk) { return Convert("UTF-8", "GBK", gbk, 2); }
+std::string Utf8FromGbk(std::string_view gbk) {
+  static Direction& toUtf8 = Open("UTF-8", "GBK");
+  return Convert(toUtf8, gbk, 2);
+}
 
 ByteText operator""_gbk(const char* utf8, std::size_t length) { return GbkFromUtf8(std::string_view(utf8, length)); }
