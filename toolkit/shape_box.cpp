@@ -1,6 +1,8 @@
 #include "toolkit/shape_box.h"
 
 #include <QPainter>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <algorithm>
 
 #include "toolkit/colors.h"
@@ -23,9 +25,32 @@ QRect ShapeBox::outline() const {
   return QRect((width() - diameter) / 2, (height() - diameter) / 2, diameter - 1, diameter - 1);
 }
 
+// A scan repaints a dozen lamps every few milliseconds, and a smoothed
+// outline costs far more than copying it: each look (shape, size, fill) is
+// drawn once into a pixmap that every lamp with that look then copies.
 void ShapeBox::paintEvent(QPaintEvent*) {
   if (width() < 1 || height() < 1) return;
-  QPainter painter(this);
+  const qreal ratio = devicePixelRatioF();
+  const QString key = QStringLiteral("tk-shape-box/%1/%2x%3@%4/%5")
+                          .arg(static_cast<int>(shape_))
+                          .arg(width())
+                          .arg(height())
+                          .arg(ratio)
+                          .arg(fill_);
+  QPixmap face;
+  if (!QPixmapCache::find(key, &face)) {
+    face = QPixmap(size() * ratio);
+    face.setDevicePixelRatio(ratio);
+    face.fill(Qt::transparent);
+    QPainter painter(&face);
+    drawShape(painter);
+    painter.end();
+    QPixmapCache::insert(key, face);
+  }
+  QPainter(this).drawPixmap(0, 0, face);
+}
+
+void ShapeBox::drawShape(QPainter& painter) const {
   painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
   painter.setBrush(fill_ == kDefaultColor ? QBrush(Qt::NoBrush) : QBrush(ToQColor(fill_)));
   if (shape_ == ShapeKind::Rectangle) {

@@ -7,6 +7,8 @@
 #include "toolkit/control_events.h"
 #include "toolkit/toolkit.h"
 
+class QPainter;
+
 namespace tk::detail {
 
 class ShapeBox : public ControlWidget<QWidget> {
@@ -22,6 +24,7 @@ class ShapeBox : public ControlWidget<QWidget> {
 
  private:
   QRect outline() const;
+  void drawShape(QPainter& painter) const;
 
   ShapeKind shape_;
   Color fill_;
