@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <mutex>
 #include <stdexcept>
@@ -41,10 +42,26 @@ std::string Convert(Direction& direction, std::string_view input, std::size_t ma
   std::size_t inLeft = input.size();
   char* outPtr = out.data();
   std::size_t outLeft = out.size();
+  // iconv reads a whole buffer ahead before it reports a character it cannot
+  // convert, so a text full of them (a pasted script GBK lacks) would pay for
+  // that buffer once per character, seconds for a long paste: after each one
+  // the input is offered in short stretches, doubled while they convert.
+  constexpr std::size_t kShortStretch = 16;
+  std::size_t stretch = input.size();
   while (inLeft > 0) {
-    std::size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-    if (rc != static_cast<std::size_t>(-1)) break;
-    if (errno == E2BIG) {
+    const std::size_t offered = std::min(stretch, inLeft);
+    std::size_t offeredLeft = offered;
+    const std::size_t rc = iconv(cd, &in, &offeredLeft, &outPtr, &outLeft);
+    const int error = errno;
+    inLeft -= offered - offeredLeft;
+    if (rc != static_cast<std::size_t>(-1)) {
+      if (stretch < inLeft) stretch *= 2;
+      continue;
+    }
+    // A character cut by the end of the stretch, not of the input, begins
+    // the next stretch.
+    if (error == EINVAL && offeredLeft < inLeft) continue;
+    if (error == E2BIG) {
       std::size_t used = static_cast<std::size_t>(outPtr - out.data());
       out.resize(out.size() * 2);
       outPtr = out.data() + used;
@@ -54,7 +71,7 @@ std::string Convert(Direction& direction, std::string_view input, std::size_t ma
     // EILSEQ or EINVAL: one unusable character. Skip the bytes of one whole
     // source character where we can tell its length, else a single byte.
     std::size_t skip = 1;
-    if (errno == EILSEQ && maxInputCharBytes == 4) {
+    if (error == EILSEQ && maxInputCharBytes == 4) {
       const auto lead = static_cast<unsigned char>(*in);
       skip = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
       // A cut-off UTF-8 sequence counts as one bad byte.
@@ -64,14 +81,14 @@ std::string Convert(Direction& direction, std::string_view input, std::size_t ma
           break;
         }
       }
-    } else if (errno == EILSEQ && maxInputCharBytes == 2) {
+    } else if (error == EILSEQ && maxInputCharBytes == 2) {
       // A lead byte takes a well-formed trail byte with it; a byte that cannot
       // trail (an ASCII digit, say) stays to be read on its own.
       if (static_cast<unsigned char>(*in) >= 0x80 && inLeft >= 2) {
         const auto trail = static_cast<unsigned char>(in[1]);
         if (trail >= 0x40 && trail != 0x7F && trail != 0xFF) skip = 2;
       }
-    } else if (errno == EINVAL) {
+    } else if (error == EINVAL) {
       skip = inLeft;  // an incomplete character at the very end
     }
     if (skip > inLeft) skip = inLeft;
@@ -85,6 +102,7 @@ std::string Convert(Direction& direction, std::string_view input, std::size_t ma
     }
     *outPtr++ = '?';
     --outLeft;
+    stretch = kShortStretch;
   }
   out.resize(static_cast<std::size_t>(outPtr - out.data()));
   return out;
