@@ -5,7 +5,9 @@
 #include <QKeyEvent>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextOption>
 #include <QTimer>
+#include <QValidator>
 #include <utility>
 #include <limits>
 
@@ -13,11 +15,41 @@
 #include "toolkit/input_filter.h"
 
 namespace tk::detail {
+namespace {
+
+// A single-line box holds one line: the line breaks a paste or a drop
+// brings are dropped and the text around them is kept, so a copied line
+// with its line end pastes as the line alone. Kept, they would reach the
+// programs inside a one-line text, and a program that lists that text line
+// by line would list broken lines.
+class OneLine : public QValidator {
+ public:
+  using QValidator::QValidator;
+
+  State validate(QString& input, int& position) const override {
+    if (!input.contains(QLatin1Char('\n')) && !input.contains(QLatin1Char('\r'))) return Acceptable;
+    QString kept;
+    kept.reserve(input.size());
+    int keptBeforeCaret = 0;
+    for (qsizetype at = 0; at < input.size(); ++at) {
+      const QChar character = input.at(at);
+      if (character == QLatin1Char('\n') || character == QLatin1Char('\r')) continue;
+      kept += character;
+      if (at < position) ++keptBeforeCaret;
+    }
+    input = kept;
+    position = keptBeforeCaret;
+    return Acceptable;
+  }
+};
+
+}  // namespace
 
 LineEditBox::LineEditBox(const ByteText& control, InputMode mode, QWidget* parent)
     : ControlWidget<QLineEdit>(control, parent), mode_(mode) {
   // The programs put no limit on what a field holds.
   setMaxLength(std::numeric_limits<int>::max());
+  setValidator(new OneLine(this));
 }
 
 void LineEditBox::replaceText(const QString& text) {
@@ -83,6 +115,10 @@ void LineEditBox::focusOutEvent(QFocusEvent* event) {
 
 TextEditBox::TextEditBox(const ByteText& control, QWidget* parent) : ControlWidget<QPlainTextEdit>(control, parent) {
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  // Wrapped at the box width wherever the width runs out. Looking for a
+  // word boundary first rescans the rest of an unbroken run for every line
+  // it wraps, so one line of a million digits took minutes to show.
+  setWordWrapMode(QTextOption::WrapAnywhere);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setTabChangesFocus(true);
