@@ -32,6 +32,10 @@ class EditBox {
   // The selection as the program last wrote it, in bytes.
   int selectionStart = 0;
   int selectionLength = 0;
+
+  // The last text of a single-line box read by the program, and what it read.
+  QString readFrom;
+  ByteText read;
 };
 
 class LineEditBox : public ControlWidget<QLineEdit>, public EditBox {

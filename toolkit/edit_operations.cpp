@@ -48,7 +48,16 @@ void ApplySelection(EditBox& box) {
 ByteText GetText(const ByteText& control) {
   if (control == kWindow) return Window("GetText").caption();
   EditBox& box = EditBoxNamed(control, "GetText");
-  return detail::ToProgramText(box.widgetText(), box.lineBreaks());
+  const QString text = box.widgetText();
+  if (box.lineBreaks() == detail::LineBreaks::CrLf) return detail::ToProgramText(text, box.lineBreaks());
+  // A handler may read the same field once for every line it writes; a
+  // pasted million characters would be converted as often. A single-line
+  // box's text is shared with the widget, so keeping it costs nothing.
+  if (text != box.readFrom) {
+    box.read = detail::ToProgramText(text, box.lineBreaks());
+    box.readFrom = text;
+  }
+  return box.read;
 }
 
 void SetText(const ByteText& control, const ByteText& text) {
