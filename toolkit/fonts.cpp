@@ -21,6 +21,7 @@ void InstallFonts() {
   QFont::insertSubstitutions(QStringLiteral("SimSun"), {QStringLiteral("AR PL UMing CN")});
   QFont applicationFont(SongFace());
   applicationFont.setPixelSize(kDefaultFontHeight);
+  applicationFont.setHintingPreference(QFont::PreferNoHinting);
   QApplication::setFont(applicationFont);
 }
 
@@ -28,6 +29,7 @@ QFont ToQFont(const Font& font) {
   QFont qfont = font.face.empty() ? QApplication::font() : QFont(ToQString(font.face));
   qfont.setPixelSize(font.height > 0 ? font.height : kDefaultFontHeight);
   qfont.setWeight(font.bold ? QFont::Bold : QFont::Normal);
+  qfont.setHintingPreference(QFont::PreferNoHinting);
   return qfont;
 }
 
