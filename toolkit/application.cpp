@@ -22,10 +22,13 @@ std::vector<std::function<void()>>& ExitRoutines() {
 
 void Initialise(int& argc, char** argv) {
   if (QApplication::instance()) return;
-  // Lives as long as the process and is never destroyed: destroying it among
-  // the static destructors at exit would outlive the Qt state it needs.
-  // QApplication keeps a reference to argc, which outlives it too.
-  new QApplication(argc, argv);
+  {
+    const detail::FontConfigurationPreload preload;
+    // Lives as long as the process and is never destroyed: destroying it
+    // among the static destructors at exit would outlive the Qt state it
+    // needs. QApplication keeps a reference to argc, which outlives it too.
+    new QApplication(argc, argv);
+  }
   // The window's close ends the loop (RunEventLoop), not Qt's own rule.
   QApplication::setQuitOnLastWindowClosed(false);
   // One style everywhere, so that the windows look the same on every desktop.

@@ -1,6 +1,9 @@
 #include "toolkit/fonts.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QApplication>
+#include <system_error>
 
 #include "toolkit/text_boundary.h"
 
@@ -31,6 +34,18 @@ QFont ToQFont(const Font& font) {
   qfont.setWeight(font.bold ? QFont::Bold : QFont::Normal);
   qfont.setHintingPreference(QFont::PreferNoHinting);
   return qfont;
+}
+
+FontConfigurationPreload::FontConfigurationPreload() {
+  try {
+    reader_ = std::thread([] { FcInit(); });
+  } catch (const std::system_error&) {
+    // No thread to spare: the configuration is read when first needed.
+  }
+}
+
+FontConfigurationPreload::~FontConfigurationPreload() {
+  if (reader_.joinable()) reader_.join();
 }
 
 }  // namespace tk::detail
