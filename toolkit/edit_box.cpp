@@ -17,11 +17,11 @@
 namespace tk::detail {
 namespace {
 
-// A single-line box holds one line: the line breaks a paste or a drop
-// brings are dropped and the text around them is kept, so a copied line
-// with its line end pastes as the line alone. Kept, they would reach the
-// programs inside a one-line text, and a program that lists that text line
-// by line would list broken lines.
+// A single-line box holds one line: the line breaks a paste, a drop or a
+// written text brings are dropped and the text around them is kept, so a
+// copied line with its line end pastes as the line alone. Kept, they would
+// reach the programs inside a one-line text, and a program that lists that
+// text line by line would list broken lines.
 class OneLine : public QValidator {
  public:
   using QValidator::QValidator;
