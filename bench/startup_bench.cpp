@@ -124,6 +124,10 @@ void Startup(benchmark::State& state, const char* probe) {
     state.counters["floor_ms"] = floor.seconds * 1e3;
     state.counters["peak_MiB"] = program.peakMiB;
     state.counters["floor_peak_MiB"] = floor.peakMiB;
+    // The ratio within each pair, whose median shrugs off load that comes
+    // and goes between repetitions better than the ratio of the medians.
+    state.counters["time_ratio"] = program.seconds / floor.seconds;
+    state.counters["memory_ratio"] = program.peakMiB / floor.peakMiB;
   }
 }
 
