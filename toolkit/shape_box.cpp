@@ -1,8 +1,6 @@
 #include "toolkit/shape_box.h"
 
 #include <QPainter>
-#include <QPixmap>
-#include <QPixmapCache>
 #include <algorithm>
 
 #include "toolkit/colors.h"
@@ -26,28 +24,32 @@ QRect ShapeBox::outline() const {
 }
 
 // A scan repaints a dozen lamps every few milliseconds, and a smoothed
-// outline costs far more than copying it: each look (shape, size, fill) is
-// drawn once into a pixmap that every lamp with that look then copies.
+// outline costs far more than copying it: the lamp draws each fill it is
+// given once into a pixmap of its size and copies that from then on.
 void ShapeBox::paintEvent(QPaintEvent*) {
   if (width() < 1 || height() < 1) return;
+  QPainter(this).drawPixmap(0, 0, face());
+}
+
+const QPixmap& ShapeBox::face() {
+  // A lamp shows two or three fills in practice; a program that writes many
+  // more only makes the lamp draw them again.
+  constexpr qsizetype kMostFaces = 8;
   const qreal ratio = devicePixelRatioF();
-  const QString key = QStringLiteral("tk-shape-box/%1/%2x%3@%4/%5")
-                          .arg(static_cast<int>(shape_))
-                          .arg(width())
-                          .arg(height())
-                          .arg(ratio)
-                          .arg(fill_);
-  QPixmap face;
-  if (!QPixmapCache::find(key, &face)) {
-    face = QPixmap(size() * ratio);
-    face.setDevicePixelRatio(ratio);
-    face.fill(Qt::transparent);
-    QPainter painter(&face);
-    drawShape(painter);
-    painter.end();
-    QPixmapCache::insert(key, face);
+  if (facesSize_ != size() || facesRatio_ != ratio || faces_.size() >= kMostFaces) {
+    faces_.clear();
+    facesSize_ = size();
+    facesRatio_ = ratio;
   }
-  QPainter(this).drawPixmap(0, 0, face);
+  auto found = faces_.constFind(fill_);
+  if (found != faces_.constEnd()) return *found;
+  QPixmap face(size() * ratio);
+  face.setDevicePixelRatio(ratio);
+  face.fill(Qt::transparent);
+  QPainter painter(&face);
+  drawShape(painter);
+  painter.end();
+  return *faces_.insert(fill_, face);
 }
 
 void ShapeBox::drawShape(QPainter& painter) const {

@@ -2,6 +2,8 @@
 // A lamp: an ellipse, circle or rectangle with a 1 px solid black outline
 // and a fill colour the program reads and writes.
 
+#include <QHash>
+#include <QPixmap>
 #include <QWidget>
 
 #include "toolkit/control_events.h"
@@ -25,9 +27,14 @@ class ShapeBox : public ControlWidget<QWidget> {
  private:
   QRect outline() const;
   void drawShape(QPainter& painter) const;
+  // The lamp as drawn with its current fill, from the faces drawn so far.
+  const QPixmap& face();
 
   ShapeKind shape_;
   Color fill_;
+  QHash<Color, QPixmap> faces_;
+  QSize facesSize_;
+  qreal facesRatio_ = 0;
 };
 
 }  // namespace tk::detail
