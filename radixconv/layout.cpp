@@ -35,8 +35,8 @@ tk::Control BitLampBox(int number) {
 }
 
 tk::Control BitLampLabel(int number) {
-  tk::Control label =
-      tk::Placed(tk::Kind::Label, BitLabel(number), 197, 6 + 16 * (number - 1), 14, 12, "D" + std::to_string(number - 1));
+  const ByteText caption = ByteText("D").append(std::to_string(number - 1));
+  tk::Control label = tk::Placed(tk::Kind::Label, BitLabel(number), 197, 6 + 16 * (number - 1), 14, 12, caption);
   label.font = {"宋体"_gbk, 12, true};
   label.textColor = kLabelBlue;
   return label;
