@@ -4,11 +4,9 @@
 // arrive and the processor time the program uses for them.
 #include <benchmark/benchmark.h>
 
-#include <QAbstractSlider>
 #include <QApplication>
 #include <QEventLoop>
 #include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -71,22 +69,7 @@ class TickCounter : public QObject {
 
 // A release of the left button on the slider's thumb at `position`, as the
 // user lets go of it there.
-void ReleaseSliderAt(int position) {
-  auto* slider = static_cast<QAbstractSlider*>(tk::testing::Widget(seg7demo::SpeedSlider()));
-  slider->setValue(position);
-  QStyleOptionSlider option;
-  option.initFrom(slider);
-  option.orientation = slider->orientation();
-  option.minimum = slider->minimum();
-  option.maximum = slider->maximum();
-  option.sliderPosition = slider->sliderPosition();
-  option.sliderValue = slider->value();
-  option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
-  const QPoint thumb =
-      slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
-  QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, thumb);
-  QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, thumb);
-}
+void ReleaseSliderAt(int position) { tk::testing::ReleaseSliderAt(seg7demo::SpeedSlider(), position); }
 
 constexpr int kScanSeconds = 10;
 

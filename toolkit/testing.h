@@ -17,6 +17,9 @@ QWidget* Widget(const ByteText& control);
 // Delivers one tick of a timer at once, as if its period had elapsed; the
 // timer's own count is left as it is.
 void DeliverTick(const ByteText& timer);
+// Moves a slider to position, then presses and releases the left button on
+// its thumb, as a user dropping the thumb there would.
+void ReleaseSliderAt(const ByteText& slider, int position);
 // Closes and destroys the window without running the event loop, running the
 // exit routines as a real close would, so a test can open a fresh window.
 void CloseWindow();

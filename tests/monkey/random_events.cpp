@@ -9,7 +9,6 @@
 #include <QEventLoop>
 #include <QKeySequence>
 #include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QWidget>
 #include <cstdio>
@@ -251,24 +250,6 @@ void DoubleClick(QWidget* widget, QPoint at) {
   QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, at);
 }
 
-// Moves the slider, then presses and releases the left button on its thumb.
-void ReleaseSliderAt(const ByteText& control, int position) {
-  auto* slider = qobject_cast<QAbstractSlider*>(tk::testing::Widget(control));
-  slider->setValue(position);
-  QStyleOptionSlider option;
-  option.initFrom(slider);
-  option.orientation = slider->orientation();
-  option.minimum = slider->minimum();
-  option.maximum = slider->maximum();
-  option.sliderPosition = slider->sliderPosition();
-  option.sliderValue = slider->value();
-  option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
-  const QPoint thumb =
-      slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
-  QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, thumb);
-  QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, thumb);
-}
-
 Outcome Deliver(const Event& event) {
   switch (event.action) {
     case Action::Key:
@@ -287,7 +268,7 @@ Outcome Deliver(const Event& event) {
       break;
     }
     case Action::SliderRelease:
-      ReleaseSliderAt(event.control, event.position);
+      tk::testing::ReleaseSliderAt(event.control, event.position);
       break;
     case Action::CheckBoxClick:
     case Action::ButtonClick:

@@ -3,7 +3,6 @@
 #include <QAbstractSlider>
 #include <QApplication>
 #include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QWidget>
 
@@ -58,21 +57,9 @@ void DoubleClickInWindow(QPoint pos) {
 }
 
 void ReleaseSliderAt(int position) {
+  tk::testing::ReleaseSliderAt(SpeedSlider(), position);
   auto* slider = qobject_cast<QAbstractSlider*>(WidgetOf(SpeedSlider()));
   ASSERT_NE(slider, nullptr);
-  slider->setValue(position);
-  QStyleOptionSlider option;
-  option.initFrom(slider);
-  option.orientation = slider->orientation();
-  option.minimum = slider->minimum();
-  option.maximum = slider->maximum();
-  option.sliderPosition = slider->sliderPosition();
-  option.sliderValue = slider->value();
-  option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
-  const QPoint thumb =
-      slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
-  QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, thumb);
-  QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, thumb);
   ASSERT_EQ(slider->value(), position) << "the click on the thumb moved the slider";
 }
 
