@@ -82,6 +82,26 @@ void RunEventLoopFor(int seconds) {
 }
 constexpr int kFastestPeriodMs = 10;
 
+// Runs the event loop for the scan's span while counting a running 10 ms
+// timer's ticks, and reports them with the processor time the process used.
+void CountTicksFor(benchmark::State& state, QTimer& timer) {
+  TickCounter counter;
+  timer.installEventFilter(&counter);
+  const double cpuBefore = ProcessCpuSeconds();
+  const Clock::time_point start = Clock::now();
+  RunEventLoopFor(kScanSeconds);
+  const double wall = Seconds(Clock::now() - start);
+  const double cpu = ProcessCpuSeconds() - cpuBefore;
+  timer.removeEventFilter(&counter);
+
+  state.SetIterationTime(wall);
+  const double expected = wall * 1000.0 / kFastestPeriodMs;
+  state.counters["ticks"] = counter.ticks;
+  state.counters["ticks_percent"] = 100.0 * counter.ticks / expected;
+  state.counters["cpu_percent"] = 100.0 * cpu / wall;
+  state.counters["longest_gap_ms"] = Seconds(counter.longestGap) * 1e3;
+}
+
 void BM_DynamicScanAt10ms(benchmark::State& state) {
   auto* timer = tk::testing::Window()->findChild<QTimer*>(tk::testing::ToQString(seg7demo::DynamicScanTimer()));
   if (timer == nullptr) {
@@ -96,22 +116,8 @@ void BM_DynamicScanAt10ms(benchmark::State& state) {
       state.SkipWithError("the slider did not set the 10 ms period");
       break;
     }
-    TickCounter counter;
-    timer->installEventFilter(&counter);
-    const double cpuBefore = ProcessCpuSeconds();
-    const Clock::time_point start = Clock::now();
-    RunEventLoopFor(kScanSeconds);
-    const double wall = Seconds(Clock::now() - start);
-    const double cpu = ProcessCpuSeconds() - cpuBefore;
-    timer->removeEventFilter(&counter);
+    CountTicksFor(state, *timer);
     QTest::mouseClick(button, Qt::LeftButton);  // stops the scan
-
-    state.SetIterationTime(wall);
-    const double expected = wall * 1000.0 / kFastestPeriodMs;
-    state.counters["ticks"] = counter.ticks;
-    state.counters["ticks_percent"] = 100.0 * counter.ticks / expected;
-    state.counters["cpu_percent"] = 100.0 * cpu / wall;
-    state.counters["longest_gap_ms"] = Seconds(counter.longestGap) * 1e3;
   }
 }
 BENCHMARK(BM_DynamicScanAt10ms)->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
@@ -123,23 +129,9 @@ void BM_BareTimerAt10ms(benchmark::State& state) {
   QTimer timer;
   timer.setTimerType(Qt::PreciseTimer);
   for (auto _ : state) {
-    TickCounter counter;
-    timer.installEventFilter(&counter);
     timer.start(kFastestPeriodMs);
-    const double cpuBefore = ProcessCpuSeconds();
-    const Clock::time_point start = Clock::now();
-    RunEventLoopFor(kScanSeconds);
-    const double wall = Seconds(Clock::now() - start);
-    const double cpu = ProcessCpuSeconds() - cpuBefore;
+    CountTicksFor(state, timer);
     timer.stop();
-    timer.removeEventFilter(&counter);
-
-    state.SetIterationTime(wall);
-    const double expected = wall * 1000.0 / kFastestPeriodMs;
-    state.counters["ticks"] = counter.ticks;
-    state.counters["ticks_percent"] = 100.0 * counter.ticks / expected;
-    state.counters["cpu_percent"] = 100.0 * cpu / wall;
-    state.counters["longest_gap_ms"] = Seconds(counter.longestGap) * 1e3;
   }
 }
 BENCHMARK(BM_BareTimerAt10ms)->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
