@@ -13,18 +13,28 @@ xs_fail() {
   exit 1
 }
 
+# Waits for the server to be gone: a server still exiting would remove the
+# socket of the next test's server if that one took the same display number.
 xs_cleanup() {
-  [[ -n "$XS_PID" ]] && kill "$XS_PID" 2>/dev/null || true
-  [[ -n "$XS_SERVER_PID" ]] && kill "$XS_SERVER_PID" 2>/dev/null || true
+  if [[ -n "$XS_PID" ]]; then
+    kill "$XS_PID" 2>/dev/null || true
+    wait "$XS_PID" 2>/dev/null || true
+  fi
+  if [[ -n "$XS_SERVER_PID" ]]; then
+    kill "$XS_SERVER_PID" 2>/dev/null || true
+    wait "$XS_SERVER_PID" 2>/dev/null || true
+  fi
 }
 trap xs_cleanup EXIT
 
 # Starts Xvfb on a free display, with key auto-repeat off (-r) so that a held
-# key gives exactly one press and one release.
+# key gives exactly one press and one release, and no reset (-noreset): a
+# server resetting as the readiness probe disconnects turns away the program
+# that connects next.
 xs_start_server() {
   local fdfile
   fdfile=$(mktemp)
-  Xvfb -displayfd 3 -r -nolisten tcp -screen 0 1280x1024x24 3>"$fdfile" 2>/dev/null &
+  Xvfb -displayfd 3 -r -noreset -nolisten tcp -screen 0 1280x1024x24 3>"$fdfile" 2>/dev/null &
   XS_SERVER_PID=$!
   for _ in $(seq 100); do
     [[ -s "$fdfile" ]] && break
@@ -35,6 +45,11 @@ xs_start_server() {
   rm -f "$fdfile"
   [[ -n "$number" ]] || xs_fail "Xvfb did not start"
   export DISPLAY=":$number"
+  for _ in $(seq 100); do
+    xdpyinfo > /dev/null 2>&1 && return 0
+    sleep 0.05
+  done
+  xs_fail "Xvfb on $DISPLAY does not answer"
 }
 
 # Starts a program on the server; its pid is kept for xs_wait_exit.
